@@ -1,0 +1,230 @@
+#include "BrellumArena.h"
+
+#include "arena_surface.h"
+#include "camera.h"
+#include "planet_image.h"
+#include "resource_folder.h"
+#include "scene_fixtures.h"
+#include "sphere_drawing.h"
+#include "texture_upload.h"
+
+#include <QCloseEvent>
+#include <QOpenGLContext>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+BrellumArena::BrellumArena(QWidget* parent) : BrellumArena(parent, defaultResourceFolder()) {}
+
+BrellumArena::BrellumArena(QWidget* parent, const QString& resourceFolder)
+    : QWidget(parent), resourceFolder_(resourceFolder) {
+    createContext();
+    if (!startupError_.isEmpty()) {
+        return;
+    }
+    initGL();
+    sim_ = std::make_unique<Simulation>();
+}
+
+BrellumArena::~BrellumArena() {
+    // The GL objects go with the context; only the pixel rows of an image that was read but
+    // never uploaded are ours to free.
+    for (unsigned char*& bytes : texBytes_) {
+        std::free(bytes);
+        bytes = nullptr;
+    }
+}
+
+void BrellumArena::createContext() {
+    nsglFormat_ = arenaSurfaceFormat();
+    surface_ = new ArenaSurface(nsglFormat_);
+    QWidget* container = QWidget::createWindowContainer(surface_, this);
+    container->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container);
+    surface_->create();
+
+    context_ = new QOpenGLContext(this);
+    context_->setFormat(nsglFormat_);
+    if (!context_->create()) {
+        startupError_ = QStringLiteral("cannot create an OpenGL context");
+        return;
+    }
+    if (context_->format().profile() == QSurfaceFormat::CoreProfile) {
+        startupError_ = QStringLiteral("the OpenGL context has no fixed-function pipeline");
+        return;
+    }
+    if (!context_->makeCurrent(surface_)) {
+        startupError_ = QStringLiteral("cannot make the OpenGL context current");
+    }
+}
+
+void BrellumArena::makeContextCurrent() {
+    if (context_ != nullptr && QOpenGLContext::currentContext() != context_) {
+        context_->makeCurrent(surface_);
+    }
+}
+
+void BrellumArena::initGL() {
+    if (!loadGLTextures()) {
+        std::fputs("loadGLTextures failed. :-(\n", stderr);
+    }
+    render::setFixedSceneState();
+    quadratic_ = render::newSphereQuadric();
+}
+
+bool BrellumArena::loadGLTextures() {
+    const QString folder = resourceFolder_ + QLatin1Char('/');
+    if (!loadBitmap(folder + QStringLiteral("uranus.jpg"), 0)) {
+        return false;
+    }
+    if (!loadBitmap(folder + QStringLiteral("mars.jpg"), 1)) {
+        std::free(texBytes_[0]);
+        texBytes_[0] = nullptr;
+        return false;
+    }
+    glGenTextures(2, texture_);
+    for (int loop = 0; loop < 2; ++loop) {
+        render::uploadTexture(texture_[loop],
+                              {texFormat_[loop], static_cast<int>(texSize_[loop][0]),
+                               static_cast<int>(texSize_[loop][1]), texBytesPerRow_[loop],
+                               texBytes_[loop]});
+        std::free(texBytes_[loop]);
+        texBytes_[loop] = nullptr;
+    }
+    return true;
+}
+
+bool BrellumArena::loadBitmap(const QString& filename, int texIndex) {
+    const QImage theImage = readPlanetImage(filename);
+    if (theImage.isNull()) {
+        return false;
+    }
+    const int bitsPPixel = theImage.depth();
+    const int bytesPRow = static_cast<int>(theImage.bytesPerLine());
+    const int height = theImage.height();
+    texFormat_[texIndex] = bitsPPixel == 32 ? GL_RGBA : GL_RGB;
+    texSize_[texIndex][0] = static_cast<float>(theImage.width());
+    texSize_[texIndex][1] = static_cast<float>(height);
+    std::free(texBytes_[texIndex]);
+    texBytes_[texIndex] = static_cast<unsigned char*>(
+        std::calloc(static_cast<std::size_t>(bytesPRow) * static_cast<std::size_t>(height), 1));
+    if (texBytes_[texIndex] == nullptr) {
+        return false;
+    }
+    texBytesPerRow_[texIndex] = bytesPRow;
+    // GL wants the bottom row first; the reader hands the top row first.
+    const uchar* theImageData = theImage.constBits();
+    for (int rowNum = height - 1, destRowNum = 0; rowNum >= 0; --rowNum, ++destRowNum) {
+        std::memcpy(texBytes_[texIndex] + static_cast<std::size_t>(destRowNum) * bytesPRow,
+                    theImageData + static_cast<std::size_t>(rowNum) * bytesPRow,
+                    static_cast<std::size_t>(bytesPRow));
+    }
+    return true;
+}
+
+void BrellumArena::awakeFromNib() {
+    if (sim_ == nullptr || renderTimer_ != nullptr) {
+        return;
+    }
+    timeInterval_ = 0.001;
+    renderTimer_ = new QTimer(this);
+    renderTimer_->setTimerType(Qt::PreciseTimer);
+    renderTimer_->setInterval(static_cast<int>(timeInterval_ * 1000));
+    connect(renderTimer_, &QTimer::timeout, this, &BrellumArena::drawRect);
+    renderTimer_->start();
+}
+
+void BrellumArena::drawRect() {
+    if (sim_ == nullptr) {
+        return;
+    }
+    renderFrame();
+    flushBuffer();
+    ++framesRun_;
+}
+
+void BrellumArena::renderFrame() {
+    makeContextCurrent();
+    followViewportSize();
+    glMatrixMode(GL_MODELVIEW);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    positionCamera();
+    drawOutlineBox();
+    calculateInteractiveForces();
+    for (int i = 0; i < sim_->numberOfSpheres; ++i) {
+        const QVSphere& sphere = sim_->sphereArray[static_cast<std::size_t>(i)];
+        glPushMatrix();
+        glTranslatef(sphere.x(), sphere.y(), sphere.z());
+        drawSphere(i);
+        drawFields(i);
+        glPopMatrix();
+    }
+    sim_->moveSpheres();
+}
+
+void BrellumArena::flushBuffer() {
+    // A hidden or minimised window has nothing to show the frame on.
+    if (surface_->isExposed()) {
+        context_->swapBuffers(surface_);
+    } else {
+        glFlush();
+    }
+}
+
+void BrellumArena::followViewportSize() {
+    // The picture fills the view at any size, in device pixels; the projection keeps its fixed
+    // aspect ratio of 1.
+    const qreal ratio = surface_->devicePixelRatio();
+    const int width = qRound(surface_->width() * ratio);
+    const int height = qRound(surface_->height() * ratio);
+    if (width != viewportSize_[0] || height != viewportSize_[1]) {
+        // Making the context current again has GL look up the window's new size.
+        context_->makeCurrent(surface_);
+        glViewport(0, 0, width, height);
+        viewportSize_[0] = width;
+        viewportSize_[1] = height;
+    }
+}
+
+void BrellumArena::positionCamera() {
+    const QVSphere& followed = sim_->followedSphere();
+    const float thing[3] = {followed.x(), followed.y(), followed.z()};
+    const float momentum[3] = {followed.px(), followed.py(), followed.pz()};
+    const CameraPose pose = cameraPoseForFrame(sim_->chaseSphere, sim_->stepsToGo, thing, momentum);
+    render::lookAt(viewDirection_.lookAt(pose));
+}
+
+void BrellumArena::drawOutlineBox() { render::drawOutlineBox(); }
+
+void BrellumArena::calculateInteractiveForces() { sim_->calculateInteractiveForces(); }
+
+void BrellumArena::drawSphere(int sphereNumber) {
+    const int charge = sim_->sphereArray[static_cast<std::size_t>(sphereNumber)].electricCharge();
+    render::drawSphere({sim_->colorMapping, quadratic_, texture_}, charge, sim_->sphereRadius);
+}
+
+void BrellumArena::drawFields(int sphereNumber) {
+    render::drawArrow(arrowGeometry(sim_->arrowHead[sphereNumber]));
+}
+
+void BrellumArena::windowWillClose() {
+    if (renderTimer_ != nullptr) {
+        renderTimer_->stop();
+    }
+    sim_.reset();
+    closed_ = true;
+}
+
+bool BrellumArena::eventFilter(QObject* watched, QEvent* event) {
+    // The arena is its window's delegate: it hears when the window is about to close.
+    if (event->type() == QEvent::Close && watched == window() && event->isAccepted()) {
+        windowWillClose();
+    }
+    return QWidget::eventFilter(watched, event);
+}

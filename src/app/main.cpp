@@ -1,0 +1,3 @@
+#include "app_runner.h"
+
+int main(int argc, char** argv) { return runBrellum(argc, argv); }
