@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -211,6 +212,60 @@ void BrellumArena::drawSphere(int sphereNumber) {
 
 void BrellumArena::drawFields(int sphereNumber) {
     render::drawArrow(arrowGeometry(sim_->arrowHead[sphereNumber]));
+}
+
+namespace {
+
+// A NaN or an infinity would poison every momentum for the rest of the run: such a value is
+// not taken. Zero and negative values are.
+void storeFinite(float& field, float value) {
+    if (std::isfinite(value)) {
+        field = value;
+    }
+}
+
+} // namespace
+
+void BrellumArena::arrowLength(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        storeFinite(sim_->arrowLengthener, sender.floatValue);
+    }
+}
+
+void BrellumArena::fieldAdjust(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        storeFinite(sim_->fieldAdjuster, sender.floatValue);
+    }
+}
+
+void BrellumArena::radiusAdjust(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        storeFinite(sim_->sphereRadius, sender.floatValue);
+    }
+}
+
+void BrellumArena::numberAdjust(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        sim_->numberAdjust(sender.intValue);
+    }
+}
+
+void BrellumArena::toggleCameraFollow(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        sim_->toggleCameraFollow(sender.state);
+    }
+}
+
+void BrellumArena::toggleColorMapping(const ControlValue& sender) {
+    if (sim_ != nullptr) {
+        sim_->toggleColorMapping(sender.state);
+    }
+}
+
+void BrellumArena::resetMomenta(const ControlValue&) {
+    if (sim_ != nullptr) {
+        sim_->resetMomenta();
+    }
 }
 
 void BrellumArena::windowWillClose() {

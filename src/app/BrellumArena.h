@@ -2,6 +2,7 @@
 // The program's single view: it owns the whole simulation, its GL context and textures, runs
 // one frame on every tick of a 1 ms timer, and answers the window's controls.
 #include "camera_glide.h"
+#include "control_value.h"
 #include "gl_headers.h"
 #include "simulation.h"
 
@@ -62,6 +63,26 @@ public:
     // Makes the arena's context current again if something else took it over.
     void makeContextCurrent();
     ArenaSurface* surface() const { return surface_; }
+
+    // The seven actions, with the value their control sent. Each takes effect from the next
+    // frame; after the window has closed they do nothing.
+    void arrowLength(const ControlValue& sender);
+    void fieldAdjust(const ControlValue& sender);
+    void radiusAdjust(const ControlValue& sender);
+    void numberAdjust(const ControlValue& sender);
+    void toggleCameraFollow(const ControlValue& sender);
+    void toggleColorMapping(const ControlValue& sender);
+    void resetMomenta(const ControlValue& sender);
+
+public slots:
+    // The same actions as the window's controls call them: each reads its sending control.
+    void arrowLength() { arrowLength(readControl(sender())); }
+    void fieldAdjust() { fieldAdjust(readControl(sender())); }
+    void radiusAdjust() { radiusAdjust(readControl(sender())); }
+    void numberAdjust() { numberAdjust(readControl(sender())); }
+    void toggleCameraFollow() { toggleCameraFollow(readControl(sender())); }
+    void toggleColorMapping() { toggleColorMapping(readControl(sender())); }
+    void resetMomenta() { resetMomenta(readControl(sender())); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app_runner.h"
 
 #include "BrellumArena.h"
+#include "control_panel.h"
 #include "gl_headers.h"
 #include "resource_folder.h"
 
@@ -57,8 +58,8 @@ bool displayReachable(QByteArray& why) {
     return true;
 }
 
-// Without XDG_RUNTIME_DIR Qt warns on standard error and falls back to a folder of its own;
-// the program writes nothing there, so it names that same folder quietly.
+} // namespace
+
 void provideRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         return;
@@ -72,8 +73,6 @@ void provideRuntimeFolder() {
         }
     }
 }
-
-} // namespace
 
 QWidget* loadBrellumWindow(const QString& resourceFolder, QString& error) {
     const QString path = resourceFolder + QStringLiteral("/BrellumWindow.ui");
@@ -93,12 +92,15 @@ QWidget* loadBrellumWindow(const QString& resourceFolder, QString& error) {
         error = QStringLiteral("%1 has no BrellumArena named 'arena'").arg(path);
     } else if (!arena->startupError().isEmpty()) {
         error = arena->startupError();
+    } else {
+        error = checkControls(window, path);
     }
     if (!error.isEmpty()) {
         delete window;
         return nullptr;
     }
     window->installEventFilter(arena);
+    bindReadouts(window);
     return window;
 }
 

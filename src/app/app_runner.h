@@ -13,5 +13,9 @@ int runBrellum(int argc, char** argv);
 // returns null and says why in `error`.
 QWidget* loadBrellumWindow(const QString& resourceFolder, QString& error);
 
+// Without XDG_RUNTIME_DIR Qt warns on standard error and falls back to a folder of its own;
+// the program writes nothing there, so it names that same folder quietly.
+void provideRuntimeFolder();
+
 // The arena of a loaded window.
 BrellumArena* arenaOf(QWidget* window);
