@@ -71,6 +71,20 @@ int main(int argc, char** argv) {
     }
     // Start exactly as the window does, then set the count the way its control does.
     Simulation sim;
+    if (!options->kernel.empty()) {
+        const InteractionKernel* chosen = nullptr;
+        for (const InteractionKernel& k : interactionKernels()) {
+            if (options->kernel == k.name) {
+                chosen = &k;
+            }
+        }
+        if (chosen == nullptr) {
+            std::fprintf(stderr, "brellum-sim: --kernel %s is not supported by this processor\n",
+                         options->kernel.c_str());
+            return 2;
+        }
+        sim.kernel = chosen->run;
+    }
     sim.numberAdjust(options->spheres);
     sim.fieldAdjuster = options->strength;
     sim.arrowLengthener = options->arrow;

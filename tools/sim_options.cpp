@@ -16,7 +16,9 @@ const char* const simUsage =
     "  --every K      also print after every K-th frame, K >= 1\n"
     "  --format csv   one row per sphere: frame,sphere,x,y,z,px,py,pz,charge (default)\n"
     "  --format hex   index x y z px py pz charge, floats in C's %a, for exact comparisons\n"
-    "  --bench        print only: frames= spheres= seconds= frames_per_s= ns_per_pair=\n";
+    "  --bench        print only: frames= spheres= seconds= frames_per_s= ns_per_pair=\n"
+    "  --kernel NAME  interaction kernel: reference, sse2, avx2 or avx512 (default: the\n"
+    "                 widest this processor runs); all give the same numbers\n";
 
 namespace {
 
@@ -61,7 +63,8 @@ std::optional<SimOptions> parseSimOptions(int argc, char** argv, std::string& er
         }
         const bool takesValue = option == "--frames" || option == "--spheres" ||
                                 option == "--strength" || option == "--arrow" ||
-                                option == "--every" || option == "--format";
+                                option == "--every" || option == "--format" ||
+                                option == "--kernel";
         if (!takesValue) {
             error = "unknown option '" + option + "' (try --help)";
             return std::nullopt;
@@ -92,6 +95,11 @@ std::optional<SimOptions> parseSimOptions(int argc, char** argv, std::string& er
         } else if (option == "--arrow") {
             expected = "a finite number";
             ok = parseFinite(value, options.arrow);
+        } else if (option == "--kernel") {
+            expected = "one of reference, sse2, avx2, avx512";
+            options.kernel = value;
+            ok = options.kernel == "reference" || options.kernel == "sse2" ||
+                 options.kernel == "avx2" || options.kernel == "avx512";
         } else {
             expected = "csv or hex";
             ok = std::strcmp(value, "csv") == 0 || std::strcmp(value, "hex") == 0;

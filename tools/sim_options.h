@@ -10,6 +10,7 @@ struct SimOptions {
     float arrow = 5;      // arrowLengthener
     long long every = 0;  // 0: print after the last frame only
     enum class Format { csv, hex } format = Format::csv;
+    std::string kernel;  // empty: the fastest
     bool bench = false;
     bool help = false;
 };

@@ -10,6 +10,7 @@
 // Two spheres at the same point have no direction between them: such a pair adds nothing to
 // either field, so no NaN can enter a momentum.
 #include <cstddef>
+#include <vector>
 
 struct InteractionInput {
     const float (*position)[3];
@@ -28,5 +29,16 @@ struct InteractionOutput {
 // bit for bit.
 void interactReference(const InteractionInput& in, const InteractionOutput& out);
 
-// The kernel the simulation runs.
+// The kernel the simulation runs: the fastest vectorised kernel this processor has, bit for
+// bit the same as the reference.
 void interact(const InteractionInput& in, const InteractionOutput& out);
+
+using InteractionFunction = void (*)(const InteractionInput&, const InteractionOutput&);
+struct InteractionKernel {
+    const char* name;  // "reference", "sse2", "avx2", "avx512"
+    InteractionFunction run;
+};
+// Every kernel this processor can run, the reference first and the widest last.
+const std::vector<InteractionKernel>& interactionKernels();
+// The kernel interact() runs.
+InteractionFunction fastestInteraction();

@@ -34,7 +34,7 @@ void Simulation::calculateInteractiveForces() {
         position[i][2] = sphere.z();
         charge[i] = static_cast<float>(sphere.electricCharge());
     }
-    interact({position, charge, count, fieldAdjuster, arrowLengthener}, {push, arrowHead});
+    kernel({position, charge, count, fieldAdjuster, arrowLengthener}, {push, arrowHead});
     for (std::size_t i = 0; i < count; ++i) {
         sphereArray[i].addForceX(push[i][0], push[i][1], push[i][2]);
     }

@@ -3,6 +3,7 @@
 // sphere list, the tuning values the controls change, the camera switches and counter, and the
 // per-sphere arrow table. The window and brellum-sim both run this one, so they behave alike.
 #include "QVSphere.h"
+#include "interaction.h"
 
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     int sphereToFollow = 0;
     bool chaseSphere = false;
     bool colorMapping = false;
+    // The interaction kernel; every kernel gives the same numbers bit for bit.
+    InteractionFunction kernel = interact;
 
     // Adds this frame's push to every momentum and writes every sphere's arrow.
     void calculateInteractiveForces();

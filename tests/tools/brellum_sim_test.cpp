@@ -72,6 +72,21 @@ TEST(BrellumSim, SameRunSameNumbers) {
     EXPECT_NE(a.out, weaker.out);
 }
 
+TEST(BrellumSim, EveryKernelGivesTheSameRunBitForBit) {
+    const std::string run = "--frames 10000 --spheres 300 --format hex --kernel ";
+    const ProcessResult reference = sim(run + "reference");
+    ASSERT_EQ(reference.exitCode, 0) << reference.err;
+    EXPECT_EQ(countLines(reference.out), 300u);
+    const ProcessResult fastest = sim("--frames 10000 --spheres 300 --format hex");
+    EXPECT_EQ(fastest.out, reference.out);
+    for (const char* kernel : {"sse2", "avx2", "avx512"}) {
+        const ProcessResult other = sim(run + kernel);
+        if (other.exitCode == 0) {  // a kernel this processor lacks is refused
+            EXPECT_EQ(other.out, reference.out) << kernel;
+        }
+    }
+}
+
 TEST(BrellumSim, BenchPrintsOneSummaryLine) {
     const ProcessResult r = sim("--bench --frames 10 --spheres 50");
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -99,6 +114,7 @@ TEST(BrellumSim, BadInputIsRefusedWithOneLineNamingTheOption) {
         {"--strength inf", "finite"},    {"--arrow 1e99", "finite"},
         {"--every 0", "--every"},        {"--format xml", "csv or hex"},
         {"--bogus", "--bogus"},          {"--frames 5 extra", "extra"},
+        {"--kernel scalar", "--kernel"},
     };
     for (const Case& c : cases) {
         const ProcessResult r = sim(c.args);
