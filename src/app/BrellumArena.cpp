@@ -31,6 +31,10 @@ BrellumArena::BrellumArena(QWidget* parent, const QString& resourceFolder)
 }
 
 BrellumArena::~BrellumArena() {
+    if (sphereShapes_ != nullptr) {
+        makeContextCurrent();
+        sphereShapes_.reset();
+    }
     // The GL objects go with the context; only the pixel rows of an image that was read but
     // never uploaded are ours to free.
     for (unsigned char*& bytes : texBytes_) {
@@ -76,6 +80,7 @@ void BrellumArena::initGL() {
     }
     render::setFixedSceneState();
     quadratic_ = render::newSphereQuadric();
+    sphereShapes_ = std::make_unique<render::SphereShapes>();
 }
 
 bool BrellumArena::loadGLTextures() {
@@ -150,6 +155,13 @@ void BrellumArena::drawRect() {
 }
 
 void BrellumArena::renderFrame() {
+    beginFrame();
+    calculateInteractiveForces();
+    drawSpheres();
+    moveSpheres();
+}
+
+void BrellumArena::beginFrame() {
     makeContextCurrent();
     followViewportSize();
     glMatrixMode(GL_MODELVIEW);
@@ -157,7 +169,9 @@ void BrellumArena::renderFrame() {
     glLoadIdentity();
     positionCamera();
     drawOutlineBox();
-    calculateInteractiveForces();
+}
+
+void BrellumArena::drawSpheres() {
     for (int i = 0; i < sim_->numberOfSpheres; ++i) {
         const QVSphere& sphere = sim_->sphereArray[static_cast<std::size_t>(i)];
         glPushMatrix();
@@ -166,8 +180,9 @@ void BrellumArena::renderFrame() {
         drawFields(i);
         glPopMatrix();
     }
-    sim_->moveSpheres();
 }
+
+void BrellumArena::moveSpheres() { sim_->moveSpheres(); }
 
 void BrellumArena::flushBuffer() {
     // A hidden or minimised window has nothing to show the frame on.
@@ -207,7 +222,7 @@ void BrellumArena::calculateInteractiveForces() { sim_->calculateInteractiveForc
 
 void BrellumArena::drawSphere(int sphereNumber) {
     const int charge = sim_->sphereArray[static_cast<std::size_t>(sphereNumber)].electricCharge();
-    render::drawSphere({sim_->colorMapping, quadratic_, texture_}, charge, sim_->sphereRadius);
+    sphereShapes_->draw({sim_->colorMapping, quadratic_, texture_}, charge, sim_->sphereRadius);
 }
 
 void BrellumArena::drawFields(int sphereNumber) {

@@ -5,6 +5,7 @@
 #include "control_value.h"
 #include "gl_headers.h"
 #include "simulation.h"
+#include "sphere_drawing.h"
 
 #include <QString>
 #include <QSurfaceFormat>
@@ -36,6 +37,10 @@ public:
     // Steps 1 to 8 of a frame: clear, camera, box, interaction, every sphere and arrow drawn
     // at its position, then every sphere moved. The picture is left in the back buffer.
     void renderFrame();
+    // The phases of renderFrame, in its order.
+    void beginFrame();  // clear, camera, box
+    void drawSpheres(); // every sphere and its arrow, in list order, where it stands
+    void moveSpheres(); // one motion step for every sphere
     // Shows the finished frame.
     void flushBuffer();
     // The window is about to close: no frame runs after this and the spheres are gone.
@@ -63,6 +68,8 @@ public:
     // Makes the arena's context current again if something else took it over.
     void makeContextCurrent();
     ArenaSurface* surface() const { return surface_; }
+    // The spheres' shapes, replayed from display lists unless recording is switched off.
+    render::SphereShapes& sphereShapes() { return *sphereShapes_; }
 
     // The seven actions, with the value their control sent. Each takes effect from the next
     // frame; after the window has closed they do nothing.
@@ -107,6 +114,7 @@ private:
     GLuint texture_[2] = {0, 0};
     GLUquadric* quadratic_ = nullptr;
 
+    std::unique_ptr<render::SphereShapes> sphereShapes_;
     std::unique_ptr<Simulation> sim_;
     ViewDirectionGuard viewDirection_;
     int viewportSize_[2] = {-1, -1};
