@@ -31,12 +31,22 @@ BrellumArena::BrellumArena(QWidget* parent, const QString& resourceFolder)
 }
 
 BrellumArena::~BrellumArena() {
-    if (sphereShapes_ != nullptr) {
+    // The GL objects are given back with the context current, before the context goes.
+    if (context_ != nullptr && startupError_.isEmpty()) {
         makeContextCurrent();
         sphereShapes_.reset();
+        if (quadratic_ != nullptr) {
+            gluDeleteQuadric(quadratic_);
+        }
+        if (texture_[0] != 0) {
+            glDeleteTextures(2, texture_);
+        }
+        context_->doneCurrent();
     }
-    // The GL objects go with the context; only the pixel rows of an image that was read but
-    // never uploaded are ours to free.
+    // The context goes before its window, so GL lets go of the window's buffers.
+    delete context_;
+    context_ = nullptr;
+    // The pixel rows of an image that was read but never uploaded.
     for (unsigned char*& bytes : texBytes_) {
         std::free(bytes);
         bytes = nullptr;
@@ -110,27 +120,13 @@ bool BrellumArena::loadBitmap(const QString& filename, int texIndex) {
     if (theImage.isNull()) {
         return false;
     }
-    const int bitsPPixel = theImage.depth();
-    const int bytesPRow = static_cast<int>(theImage.bytesPerLine());
-    const int height = theImage.height();
-    texFormat_[texIndex] = bitsPPixel == 32 ? GL_RGBA : GL_RGB;
+    texFormat_[texIndex] = theImage.depth() == 32 ? GL_RGBA : GL_RGB;
     texSize_[texIndex][0] = static_cast<float>(theImage.width());
-    texSize_[texIndex][1] = static_cast<float>(height);
+    texSize_[texIndex][1] = static_cast<float>(theImage.height());
     std::free(texBytes_[texIndex]);
-    texBytes_[texIndex] = static_cast<unsigned char*>(
-        std::calloc(static_cast<std::size_t>(bytesPRow) * static_cast<std::size_t>(height), 1));
-    if (texBytes_[texIndex] == nullptr) {
-        return false;
-    }
-    texBytesPerRow_[texIndex] = bytesPRow;
-    // GL wants the bottom row first; the reader hands the top row first.
-    const uchar* theImageData = theImage.constBits();
-    for (int rowNum = height - 1, destRowNum = 0; rowNum >= 0; --rowNum, ++destRowNum) {
-        std::memcpy(texBytes_[texIndex] + static_cast<std::size_t>(destRowNum) * bytesPRow,
-                    theImageData + static_cast<std::size_t>(rowNum) * bytesPRow,
-                    static_cast<std::size_t>(bytesPRow));
-    }
-    return true;
+    texBytes_[texIndex] = bottomUpRows(theImage);
+    texBytesPerRow_[texIndex] = static_cast<int>(theImage.bytesPerLine());
+    return texBytes_[texIndex] != nullptr;
 }
 
 void BrellumArena::awakeFromNib() {
@@ -229,33 +225,21 @@ void BrellumArena::drawFields(int sphereNumber) {
     render::drawArrow(arrowGeometry(sim_->arrowHead[sphereNumber]));
 }
 
-namespace {
-
-// A NaN or an infinity would poison every momentum for the rest of the run: such a value is
-// not taken. Zero and negative values are.
-void storeFinite(float& field, float value) {
-    if (std::isfinite(value)) {
-        field = value;
-    }
-}
-
-} // namespace
-
 void BrellumArena::arrowLength(const ControlValue& sender) {
     if (sim_ != nullptr) {
-        storeFinite(sim_->arrowLengthener, sender.floatValue);
+        sim_->arrowLength(sender.floatValue);
     }
 }
 
 void BrellumArena::fieldAdjust(const ControlValue& sender) {
     if (sim_ != nullptr) {
-        storeFinite(sim_->fieldAdjuster, sender.floatValue);
+        sim_->fieldAdjust(sender.floatValue);
     }
 }
 
 void BrellumArena::radiusAdjust(const ControlValue& sender) {
     if (sim_ != nullptr) {
-        storeFinite(sim_->sphereRadius, sender.floatValue);
+        sim_->radiusAdjust(sender.floatValue);
     }
 }
 

@@ -53,9 +53,9 @@ void QVSphere::setX(float Xin, float Yin, float Zin, float Pxin, float Pyin, flo
 }
 
 void QVSphere::addForceX(float xForce, float yForce, float zForce) {
-    px_ = px_ + xForce;
-    py_ = py_ + yForce;
-    pz_ = pz_ + zForce;
+    px_ = std::clamp(px_ + xForce, -momentumLimit, momentumLimit);
+    py_ = std::clamp(py_ + yForce, -momentumLimit, momentumLimit);
+    pz_ = std::clamp(pz_ + zForce, -momentumLimit, momentumLimit);
 }
 
 void QVSphere::resetMomenta() { px_ = py_ = pz_ = 0; }

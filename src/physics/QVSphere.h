@@ -2,6 +2,11 @@
 // One charged sphere: a position inside the box (origin at its centre), a momentum that is
 // the displacement of one motion step, and a whole-number charge.
 
+// The largest momentum a sphere can hold on any axis, in box units per frame. Ordinary runs come
+// nowhere near it (their momenta stay below one unit); a huge interaction strength could
+// otherwise push a momentum to infinity, and the next opposite infinity would make it NaN.
+inline constexpr float momentumLimit = 1.0e6f;
+
 class QVSphere {
 public:
     // Places the sphere on a whole-number point drawn from the position generator and draws a
@@ -10,6 +15,7 @@ public:
     QVSphere(int chargeMaxIN, float sideIN, float momentumIN, bool neutralFlagIN);
 
     void setX(float Xin, float Yin, float Zin, float Pxin, float Pyin, float Pzin);
+    // Adds a push to the momentum, which stays within +-momentumLimit.
     void addForceX(float xForce, float yForce, float zForce);
     void setCharge(float chargeIn) { electricCharge_ = chargeIn; }
     void resetMomenta();

@@ -48,7 +48,11 @@ ArrowGeometry arrowGeometry(const float vector[3]) {
         deltaAMagnitude = deltaAMagnitude + arrow.deltaA[k] * arrow.deltaA[k];
         deltaBMagnitude = deltaBMagnitude + arrow.deltaB[k] * arrow.deltaB[k];
     }
-    arrow.hasHead = vector[0] != 0 || vector[1] != 0;
+    arrow.drawable = std::isfinite(vector[0]) && std::isfinite(vector[1]) && std::isfinite(vector[2]);
+    // A length whose square overflows gets no head: its offsets would be infinity / infinity.
+    arrow.hasHead = arrow.drawable && std::isfinite(vectorLength) &&
+                    std::isfinite(deltaAMagnitude) && std::isfinite(deltaBMagnitude) &&
+                    (vector[0] != 0 || vector[1] != 0);
     if (!arrow.hasHead) {
         return arrow;
     }

@@ -3,6 +3,7 @@
 #include "interaction.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 
@@ -50,6 +51,20 @@ void Simulation::step() {
     calculateInteractiveForces();
     moveSpheres();
 }
+
+namespace {
+
+void storeFinite(float& field, float value) {
+    if (std::isfinite(value)) {
+        field = value;
+    }
+}
+
+} // namespace
+
+void Simulation::arrowLength(float value) { storeFinite(arrowLengthener, value); }
+void Simulation::fieldAdjust(float value) { storeFinite(fieldAdjuster, value); }
+void Simulation::radiusAdjust(float value) { storeFinite(sphereRadius, value); }
 
 void Simulation::numberAdjust(int requested) {
     const int newNumberOfSpheres = std::clamp(requested, minSpheres, maxSpheres);

@@ -36,6 +36,13 @@ public:
     // The physics of one frame: the interaction, then the motion.
     void step();
 
+    // The tuning values, as the controls set them. A NaN or an infinity would poison every
+    // momentum for the rest of the run, so such a value is not taken; zero, negative and huge
+    // values are.
+    void arrowLength(float value);
+    void fieldAdjust(float value);
+    void radiusAdjust(float value);
+
     // The sphere count becomes `requested`, clamped to minSpheres..maxSpheres. Growing appends
     // new spheres; otherwise the followed sphere is picked anew among those that stay (with the
     // C library's rand()) and the last spheres are removed.

@@ -97,6 +97,9 @@ void emitFace(const float (&face)[5][3]) {
 } // namespace
 
 void drawArrow(const ArrowGeometry& arrow) {
+    if (!arrow.drawable) {
+        return;
+    }
     glBegin(GL_LINES);
     glVertex3f(0, 0, 0);
     glVertex3f(arrow.shaftEnd[0], arrow.shaftEnd[1], arrow.shaftEnd[2]);

@@ -2,6 +2,7 @@
 #include "../support/process_run.h"
 
 #include <QDir>
+#include <cstring>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -10,7 +11,46 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 namespace {
+
+// Asks the top-level window called `title` to close, as a window manager's close button does.
+bool requestClose(const char* title) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    bool sent = false;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count && !sent; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name != nullptr) {
+            if (std::strcmp(name, title) == 0) {
+                XEvent event{};
+                event.xclient.type = ClientMessage;
+                event.xclient.window = children[i];
+                event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+                event.xclient.format = 32;
+                event.xclient.data.l[0] =
+                    static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+                event.xclient.data.l[1] = CurrentTime;
+                sent = XSendEvent(display, children[i], False, NoEventMask, &event) != 0;
+            }
+            XFree(name);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    XFlush(display);
+    XCloseDisplay(display);
+    return sent;
+}
 
 int litPixels(const QImage& image, QRect area) {
     int count = 0;
@@ -44,6 +84,21 @@ TEST(Program, RunsShowsTheBoxAndSpheresAndPrintsNothing) {
     brellum.waitForFinished(5000);
     EXPECT_EQ(brellum.readAllStandardOutput(), QByteArray());
     EXPECT_EQ(brellum.readAllStandardError(), QByteArray());
+}
+
+TEST(Program, ClosingTheWindowEndsTheProgramCleanly) {
+    // Under the sanitizers, a leak or a memory error found at exit fails this test too.
+    QProcess brellum;
+    brellum.start(BRELLUM_PATH, {});
+    ASSERT_TRUE(brellum.waitForStarted(5000));
+    QTest::qWait(1500);
+    ASSERT_EQ(brellum.state(), QProcess::Running);
+    ASSERT_TRUE(requestClose("Brellum"));
+    ASSERT_TRUE(brellum.waitForFinished(20000));
+    EXPECT_EQ(brellum.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(brellum.exitCode(), 0);
+    EXPECT_EQ(brellum.readAllStandardError(), QByteArray());
+    EXPECT_EQ(brellum.readAllStandardOutput(), QByteArray());
 }
 
 TEST(Program, WithoutADisplayItSaysSoAndExits) {

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -180,6 +181,85 @@ TEST(Textures, UnreadableImagesLogOnceAndMakeNoTextures) {
         loaded.arena->renderFrame();
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << c.name;
     }
+}
+
+std::uint32_t crc32(const QByteArray& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(std::uint32_t value) {
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<char>((value >> (24 - 8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+// A PNG whose header claims `width` x `height` pixels, followed by no image data.
+QByteArray pngHeaderClaiming(std::uint32_t width, std::uint32_t height) {
+    QByteArray ihdr = "IHDR" + bigEndian(width) + bigEndian(height);
+    ihdr += QByteArray("\x08\x02\x00\x00\x00", 5);  // 8-bit RGB
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + ihdr + bigEndian(crc32(ihdr));
+}
+
+// A real JPEG whose frame header is patched to claim 65000 x 65000 pixels.
+QByteArray jpegClaimingHugeSize() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    patternImage(16, 16).save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    for (const qsizetype field : {frame + 5, frame + 7}) {  // height, then width
+        bytes[field] = static_cast<char>(0xFD);
+        bytes[field + 1] = static_cast<char>(0xE8);
+    }
+    return bytes;
+}
+
+TEST(PlanetImages, AwkwardButValidImagesAreNormalisedTo8BitRowsOf4Bytes) {
+    PlanetFolder folder;
+    struct Case {
+        const char* name;
+        QImage image;
+        const char* format;
+        int depth;
+    };
+    QImage deep(3, 2, QImage::Format_RGBA64);
+    deep.fill(QColor(255, 128, 0, 255));
+    const Case cases[] = {
+        {"png-named.jpg", patternImage(6, 5), "PNG", 24},
+        {"deep.png", deep, "PNG", 32},
+        {"one.jpg", solidImage(1, 1, Qt::blue), "JPG", 24},
+        {"grey.png", QImage(7, 3, QImage::Format_Grayscale16), "PNG", 24},
+        {"mono.png", QImage(9, 4, QImage::Format_Mono), "PNG", 24},
+    };
+    for (const Case& c : cases) {
+        folder.write(c.name, c.image, c.format);
+        const QImage read = readPlanetImage(folder.file(c.name));
+        ASSERT_FALSE(read.isNull()) << c.name;
+        EXPECT_EQ(read.size(), c.image.size()) << c.name;
+        EXPECT_EQ(read.depth(), c.depth) << c.name;
+        EXPECT_EQ(read.bytesPerLine() % 4, 0) << c.name;
+    }
+}
+
+TEST(PlanetImages, HeadersClaimingHugeSizesAreRefused) {
+    PlanetFolder folder;
+    folder.writeBytes("huge.png", pngHeaderClaiming(100000, 100000));
+    folder.writeBytes("wide.png", pngHeaderClaiming(5000, 1));
+    folder.writeBytes("huge.jpg", jpegClaimingHugeSize());
+    CapturedStderr err;
+    for (const char* name : {"huge.png", "wide.png", "huge.jpg"}) {
+        EXPECT_TRUE(readPlanetImage(folder.file(name)).isNull()) << name;
+    }
+    EXPECT_EQ(err.text(), "") << "the decoders' complaints stay quiet";
 }
 
 TEST(Textures, OversizedImagesAreRefusedBeforeDecoding) {

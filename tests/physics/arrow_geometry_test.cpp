@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -65,11 +67,21 @@ TEST(ArrowFaces, VerticesOfTheTenUnitArrow) {
     }
 }
 
-TEST(ArrowFaces, NoHeadWithoutAnXYPart) {
-    for (const Vec& v : {Vec{0, 0, 5}, Vec{0, 0, 0}}) {
+TEST(ArrowFaces, NoHeadWithoutAnXYPartOrWhenItsLengthOverflows) {
+    for (const Vec& v : {Vec{0, 0, 5}, Vec{0, 0, 0}, Vec{1e30f, 0, 0}}) {
         const ArrowGeometry arrow = arrowGeometry(v.data());
+        EXPECT_TRUE(arrow.drawable);
         EXPECT_FALSE(arrow.hasHead);
-        expectNear(arrow.shaftEnd, v, "shaft");
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(arrow.shaftEnd[k], v[k]);
+        }
+    }
+}
+
+TEST(ArrowFaces, NonFiniteArrowsAreNotDrawn) {
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const Vec& v : {Vec{inf, 0, 0}, Vec{0, -inf, 1}, Vec{std::nanf(""), 1, 1}}) {
+        EXPECT_FALSE(arrowGeometry(v.data()).drawable);
     }
 }
 

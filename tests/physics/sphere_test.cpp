@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 namespace {
@@ -135,6 +136,23 @@ TEST(SphereMomentum, AddForceAndReset) {
     EXPECT_EQ(sphere.x(), 1.0f);
     EXPECT_EQ(sphere.y(), 2.0f);
     EXPECT_EQ(sphere.z(), 3.0f);
+}
+
+TEST(SphereMomentum, StaysWithinTheLimitSoItNeverBecomesInfiniteOrNaN) {
+    const float inf = std::numeric_limits<float>::infinity();
+    QVSphere sphere(2, 100.0f, 1.0f, false);
+    sphere.setX(0, 0, 0, 0, 0, 0);
+    sphere.addForceX(inf, -inf, 3e38f);
+    EXPECT_EQ(sphere.px(), momentumLimit);
+    EXPECT_EQ(sphere.py(), -momentumLimit);
+    EXPECT_EQ(sphere.pz(), momentumLimit);
+    sphere.addForceX(-inf, inf, 3e38f);  // would be inf - inf
+    EXPECT_EQ(sphere.px(), -momentumLimit);
+    EXPECT_EQ(sphere.py(), momentumLimit);
+    EXPECT_EQ(sphere.pz(), momentumLimit);
+    sphere.animateOneFrame(100);
+    EXPECT_EQ(sphere.x(), -50.0f);
+    EXPECT_EQ(sphere.px(), momentumLimit);
 }
 
 } // namespace

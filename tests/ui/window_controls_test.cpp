@@ -117,27 +117,35 @@ TEST_F(WindowControls, KeyboardMnemonicsReachTheControls) {
     EXPECT_TRUE(control<QSlider>("sphereCountSlider")->hasFocus());
 }
 
-TEST_F(WindowControls, FramesGoOnWhileASliderIsDragged) {
-    arena_->awakeFromNib();
-    QSlider* slider = control<QSlider>("radiusSlider");
+QPoint handleCentre(QSlider* slider) {
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.minimum = slider->minimum();
     option.maximum = slider->maximum();
     option.sliderPosition = slider->value();
     option.orientation = slider->orientation();
-    const QRect handle =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
-    QPoint at = handle.center();
-    QTest::mousePress(slider, Qt::LeftButton, {}, at);
-    const unsigned long long framesAtPress = arena_->framesRun();
-    for (int step = 0; step < 10; ++step) {
+    return slider->style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+        .center();
+}
+
+void dragBy(QSlider* slider, QPoint& at, int steps) {
+    for (int step = 0; step < steps; ++step) {
         at.rx() += 4;
         QMouseEvent move(QEvent::MouseMove, at, slider->mapToGlobal(at), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(slider, &move);
         QTest::qWait(20);
     }
+}
+
+TEST_F(WindowControls, FramesGoOnWhileASliderIsDragged) {
+    arena_->awakeFromNib();
+    QSlider* slider = control<QSlider>("radiusSlider");
+    QPoint at = handleCentre(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, at);
+    const unsigned long long framesAtPress = arena_->framesRun();
+    dragBy(slider, at, 10);
     const unsigned long long framesWhileDragging = arena_->framesRun() - framesAtPress;
     QTest::mouseRelease(slider, Qt::LeftButton, {}, at);
     EXPECT_GT(framesWhileDragging, 5u);
@@ -156,6 +164,25 @@ TEST_F(WindowControls, ClosingTheWindowStopsTheSimulation) {
     QTest::mouseClick(control<QPushButton>("stopSpheresButton"), Qt::LeftButton);
     control<QSlider>("sphereCountSlider")->setValue(250);
     EXPECT_EQ(arena_->simulation(), nullptr);
+}
+
+TEST_F(WindowControls, ClosingMidDragThenMoreTicksAndActionsIsHarmless) {
+    arena_->awakeFromNib();
+    QSlider* slider = control<QSlider>("sphereCountSlider");
+    QPoint at = handleCentre(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, at);
+    dragBy(slider, at, 3);
+    window_->close();
+    const unsigned long long frames = arena_->framesRun();
+    dragBy(slider, at, 5);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, at);
+    QTest::keyClick(slider, Qt::Key_End);
+    QTest::mouseClick(control<QCheckBox>("planetTexturesCheckBox"), Qt::LeftButton);
+    arena_->drawRect();
+    QTest::qWait(50);
+    EXPECT_TRUE(arena_->isClosed());
+    EXPECT_EQ(arena_->simulation(), nullptr);
+    EXPECT_EQ(arena_->framesRun(), frames);
 }
 
 // A copy of the resources with the .ui edited by `edit`.
