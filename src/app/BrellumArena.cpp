@@ -10,9 +10,12 @@
 
 #include <QCloseEvent>
 #include <QOpenGLContext>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +60,12 @@ void BrellumArena::createContext() {
     nsglFormat_ = arenaSurfaceFormat();
     surface_ = new ArenaSurface(nsglFormat_);
     QWidget* container = QWidget::createWindowContainer(surface_, this);
+    connect(surface_, &ArenaSurface::dragged, this, [this](QPointF by) {
+        // Half a degree per pixel; the box turns the way the mouse drags it.
+        orbit_.orbitBy(-by.x() * 0.5, by.y() * 0.5);
+    });
+    connect(surface_, &ArenaSurface::wheeled, this, [this](double notches) { orbit_.zoomBy(notches); });
+    connect(surface_, &ArenaSurface::doubleClicked, this, [this] { orbit_.reset(); });
     container->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -152,7 +161,10 @@ void BrellumArena::drawRect() {
 
 void BrellumArena::renderFrame() {
     beginFrame();
+    const auto interactionStart = std::chrono::steady_clock::now();
     calculateInteractiveForces();
+    interactionSeconds_ +=
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - interactionStart).count();
     drawSpheres();
     moveSpheres();
 }
@@ -208,7 +220,8 @@ void BrellumArena::positionCamera() {
     const QVSphere& followed = sim_->followedSphere();
     const float thing[3] = {followed.x(), followed.y(), followed.z()};
     const float momentum[3] = {followed.px(), followed.py(), followed.pz()};
-    const CameraPose pose = cameraPoseForFrame(sim_->chaseSphere, sim_->stepsToGo, thing, momentum);
+    const CameraPose pose =
+        cameraPoseForFrame(sim_->chaseSphere, sim_->stepsToGo, thing, momentum, orbit_.homeView());
     render::lookAt(viewDirection_.lookAt(pose));
 }
 
@@ -267,10 +280,40 @@ void BrellumArena::resetMomenta(const ControlValue&) {
     }
 }
 
+void BrellumArena::setPaused(bool paused) {
+    if (renderTimer_ == nullptr || sim_ == nullptr || paused == paused_) {
+        return;
+    }
+    paused_ = paused;
+    if (paused_) {
+        renderTimer_->stop();
+    } else {
+        renderTimer_->start();
+    }
+    emit pausedChanged(paused_);
+}
+
+void BrellumArena::stepFrame() {
+    if (paused_) {
+        drawRect();
+    }
+}
+
+QImage BrellumArena::grabPicture() {
+    // What the window shows, read back from the window system: GL's front buffer is not
+    // readable on every driver (Mesa's software one hands back black).
+    QScreen* screen = surface_->screen();
+    if (screen == nullptr || !surface_->isExposed()) {
+        return {};
+    }
+    return screen->grabWindow(surface_->winId()).toImage().convertToFormat(QImage::Format_RGB888);
+}
+
 void BrellumArena::windowWillClose() {
     if (renderTimer_ != nullptr) {
         renderTimer_->stop();
     }
+    paused_ = false;
     sim_.reset();
     closed_ = true;
 }

@@ -2,11 +2,13 @@
 // The program's single view: it owns the whole simulation, its GL context and textures, runs
 // one frame on every tick of a 1 ms timer, and answers the window's controls.
 #include "camera_glide.h"
+#include "camera_orbit.h"
 #include "control_value.h"
 #include "gl_headers.h"
 #include "simulation.h"
 #include "sphere_drawing.h"
 
+#include <QImage>
 #include <QString>
 #include <QSurfaceFormat>
 #include <QWidget>
@@ -68,6 +70,19 @@ public:
     // Makes the arena's context current again if something else took it over.
     void makeContextCurrent();
     ArenaSurface* surface() const { return surface_; }
+    // Pausing stops the frame timer; a step runs exactly one frame, only while paused.
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
+    void stepFrame();
+    // Seconds spent in the interaction over all frames so far.
+    double interactionSeconds() const { return interactionSeconds_; }
+
+    // The picture the view shows now, as it was last presented.
+    QImage grabPicture();
+
+    // Orbit and zoom of the home view; a chase glides from and back to it.
+    CameraOrbit& orbit() { return orbit_; }
+
     // The spheres' shapes, replayed from display lists unless recording is switched off.
     render::SphereShapes& sphereShapes() { return *sphereShapes_; }
 
@@ -90,6 +105,14 @@ public slots:
     void toggleCameraFollow() { toggleCameraFollow(readControl(sender())); }
     void toggleColorMapping() { toggleColorMapping(readControl(sender())); }
     void resetMomenta() { resetMomenta(readControl(sender())); }
+
+    // Beyond the seven: pause and step, and the written home view back.
+    void togglePause() { setPaused(!paused_); }
+    void stepOneFrame() { stepFrame(); }
+    void resetHomeView() { orbit_.reset(); }
+
+signals:
+    void pausedChanged(bool paused);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +140,9 @@ private:
     std::unique_ptr<render::SphereShapes> sphereShapes_;
     std::unique_ptr<Simulation> sim_;
     ViewDirectionGuard viewDirection_;
+    CameraOrbit orbit_;
+    bool paused_ = false;
+    double interactionSeconds_ = 0;
     int viewportSize_[2] = {-1, -1};
     unsigned long long framesRun_ = 0;
     bool closed_ = false;

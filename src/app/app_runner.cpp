@@ -2,6 +2,7 @@
 
 #include "BrellumArena.h"
 #include "control_panel.h"
+#include "window_commands.h"
 #include "gl_headers.h"
 #include "resource_folder.h"
 
@@ -101,6 +102,7 @@ QWidget* loadBrellumWindow(const QString& resourceFolder, QString& error) {
     }
     window->installEventFilter(arena);
     bindReadouts(window);
+    new WindowCommands(window, arena);
     return window;
 }
 

@@ -1,8 +1,26 @@
 #include "arena_surface.h"
 
+#include <QMouseEvent>
+#include <QWheelEvent>
+
 ArenaSurface::ArenaSurface(const QSurfaceFormat& format) {
     setSurfaceType(QSurface::OpenGLSurface);
     setFormat(format);
+}
+
+void ArenaSurface::mousePressEvent(QMouseEvent* event) { lastPosition_ = event->position(); }
+
+void ArenaSurface::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        emit dragged(event->position() - lastPosition_);
+    }
+    lastPosition_ = event->position();
+}
+
+void ArenaSurface::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
+
+void ArenaSurface::wheelEvent(QWheelEvent* event) {
+    emit wheeled(event->angleDelta().y() / 120.0);  // one notch is 120
 }
 
 QSurfaceFormat arenaSurfaceFormat() {

@@ -15,22 +15,14 @@ CameraPose chaseView(const float thing[3], const float momentum[3]) {
     return pose;
 }
 
-CameraPose glideView(float s, const float thing[3], const float momentum[3]) {
+CameraPose glideView(float s, const float thing[3], const float momentum[3],
+                     const CameraPose& home) {
     CameraPose pose{};
     for (int i = 0; i < 3; ++i) {
         const float endPoint = thing[i] - scaleBack * momentum[i];
         // The factor, the product and the outer difference in double, rounded once.
-        pose.eye[i] = static_cast<float>(endPoint - (endPoint - cameraHome[i]) * (s / 200.0));
-        pose.center[i] = static_cast<float>(thing[i] - (thing[i] - centerHome[i]) * (s / 200.0));
-    }
-    return pose;
-}
-
-CameraPose homeView() {
-    CameraPose pose{};
-    for (int i = 0; i < 3; ++i) {
-        pose.eye[i] = cameraHome[i];
-        pose.center[i] = centerHome[i];
+        pose.eye[i] = static_cast<float>(endPoint - (endPoint - home.eye[i]) * (s / 200.0));
+        pose.center[i] = static_cast<float>(thing[i] - (thing[i] - home.center[i]) * (s / 200.0));
     }
     return pose;
 }
@@ -38,18 +30,18 @@ CameraPose homeView() {
 } // namespace
 
 CameraPose cameraPoseForFrame(bool chaseSphere, float& stepsToGo, const float thing[3],
-                              const float momentum[3]) {
+                              const float momentum[3], const CameraPose& home) {
     if (chaseSphere) {
         if (stepsToGo > 0) {
             stepsToGo -= 1;
         }
-        return stepsToGo < 1 ? chaseView(thing, momentum) : glideView(stepsToGo, thing, momentum);
+        return stepsToGo < 1 ? chaseView(thing, momentum) : glideView(stepsToGo, thing, momentum, home);
     }
     if (stepsToGo < glideFrames) {
         stepsToGo += 1;
-        return glideView(stepsToGo, thing, momentum);
+        return glideView(stepsToGo, thing, momentum, home);
     }
-    return homeView();
+    return home;
 }
 
 ViewDirectionGuard::LookAt ViewDirectionGuard::lookAt(const CameraPose& pose) {

@@ -11,11 +11,13 @@ struct CameraPose {
 inline constexpr float cameraHome[3] = {100, 0, 0};
 inline constexpr float centerHome[3] = {0, 0, 0};
 inline constexpr float glideFrames = 200;
+inline constexpr CameraPose writtenHomeView = {{100, 0, 0}, {0, 0, 0}};
 
 // Advances stepsToGo by one frame towards 0 (chasing) or 200 (not) and gives the pose of the
-// frame, for the followed sphere at `thing` moving with `momentum`.
+// frame, for the followed sphere at `thing` moving with `momentum`. `home` is where the camera
+// rests and glides from and back to: the written home view unless the user has orbited.
 CameraPose cameraPoseForFrame(bool chaseSphere, float& stepsToGo, const float thing[3],
-                              const float momentum[3]);
+                              const float momentum[3], const CameraPose& home = writtenHomeView);
 
 // gluLookAt needs an eye apart from the look-at point and a viewing direction not along the up
 // vector; a chased sphere at rest, or one moving straight up or down, gives neither. The guard

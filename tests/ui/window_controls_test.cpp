@@ -86,12 +86,17 @@ TEST_F(WindowControls, SlidersChangeTheArenaAndTheirReadouts) {
     EXPECT_EQ(sim_->sphereArray.size(), 1u);
 }
 
+// Clicks a check box on its box, where a user clicks it.
+void clickBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
 TEST_F(WindowControls, CheckBoxesAndTheStopButton) {
-    QTest::mouseClick(control<QCheckBox>("chaseCameraCheckBox"), Qt::LeftButton);
+    clickBox(control<QCheckBox>("chaseCameraCheckBox"));
     EXPECT_TRUE(sim_->chaseSphere);
-    QTest::mouseClick(control<QCheckBox>("chaseCameraCheckBox"), Qt::LeftButton);
+    clickBox(control<QCheckBox>("chaseCameraCheckBox"));
     EXPECT_FALSE(sim_->chaseSphere);
-    QTest::mouseClick(control<QCheckBox>("planetTexturesCheckBox"), Qt::LeftButton);
+    clickBox(control<QCheckBox>("planetTexturesCheckBox"));
     EXPECT_TRUE(sim_->colorMapping);
 
     for (int frame = 0; frame < 5; ++frame) {
@@ -177,7 +182,7 @@ TEST_F(WindowControls, ClosingMidDragThenMoreTicksAndActionsIsHarmless) {
     dragBy(slider, at, 5);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, at);
     QTest::keyClick(slider, Qt::Key_End);
-    QTest::mouseClick(control<QCheckBox>("planetTexturesCheckBox"), Qt::LeftButton);
+    clickBox(control<QCheckBox>("planetTexturesCheckBox"));
     arena_->drawRect();
     QTest::qWait(50);
     EXPECT_TRUE(arena_->isClosed());
