@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "app_runner.h"
 #include "arena_surface.h"
 
 #include <cstdio>
@@ -95,3 +96,13 @@ void isolateSphere(Simulation& sim, const float position[3], const float momentu
     sim.sphereToFollow = 0;
 }
 
+
+void ShownWindow::SetUp() {
+    QString error;
+    window_.reset(loadBrellumWindow(buildResourceFolder(), error));
+    ASSERT_NE(window_, nullptr) << error.toStdString();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    arena_ = arenaOf(window_.get());
+    sim_ = arena_->simulation();
+}

@@ -2,6 +2,8 @@
 // Helpers for tests that drive a real arena in a real window.
 #include "BrellumArena.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
@@ -52,3 +54,29 @@ QColor backBufferPixel(int x, int y);
 
 // Puts the simulation down to one sphere at `position`, with `momentum` and `charge`.
 void isolateSphere(Simulation& sim, const float position[3], const float momentum[3], int charge);
+
+// The real window, loaded from the real .ui by the program's own loader, shown.
+class ShownWindow : public ::testing::Test {
+protected:
+    void SetUp() override;
+    template <class T> T* find(const char* name) {
+        T* found = window_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    std::unique_ptr<QWidget> window_;
+    BrellumArena* arena_ = nullptr;
+    Simulation* sim_ = nullptr;
+};
+
+// A shown arena on its own, 400 x 400.
+class ShownArena : public ::testing::Test {
+protected:
+    void SetUp() override {
+        arena_ = showArena(buildResourceFolder(), 400, 400);
+        sim_ = arena_->simulation();
+    }
+    std::unique_ptr<BrellumArena> arena_;
+    Simulation* sim_ = nullptr;
+};

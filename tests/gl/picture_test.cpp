@@ -26,15 +26,7 @@ Projected projectFromHome(float y, float z) {
 
 bool lit(QColor c) { return c.red() + c.green() + c.blue() > 30; }
 
-class Picture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        arena_ = showArena(buildResourceFolder(), 400, 400);
-        sim_ = arena_->simulation();
-    }
-    std::unique_ptr<BrellumArena> arena_;
-    Simulation* sim_ = nullptr;
-};
+using Picture = ShownArena;
 
 TEST_F(Picture, ViewportFollowsTheViewInDevicePixels) {
     arena_->renderFrame();

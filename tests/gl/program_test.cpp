@@ -16,8 +16,27 @@
 
 namespace {
 
-// Asks the top-level window called `title` to close, as a window manager's close button does.
-bool requestClose(const char* title) {
+// The process that owns an X window, as the toolkit records it.
+long windowPid(Display* display, Window window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    long pid = -1;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1,
+                           False, XA_CARDINAL, &type, &format, &items, &after, &data) == Success &&
+        data != nullptr && items == 1) {
+        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return pid;
+}
+
+// Asks the top-level window called `title` of process `pid` to close, as a window manager's
+// close button does.
+bool requestClose(const char* title, long pid) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return false;
@@ -30,7 +49,7 @@ bool requestClose(const char* title) {
     for (unsigned i = 0; i < count && !sent; ++i) {
         char* name = nullptr;
         if (XFetchName(display, children[i], &name) && name != nullptr) {
-            if (std::strcmp(name, title) == 0) {
+            if (std::strcmp(name, title) == 0 && windowPid(display, children[i]) == pid) {
                 XEvent event{};
                 event.xclient.type = ClientMessage;
                 event.xclient.window = children[i];
@@ -93,7 +112,7 @@ TEST(Program, ClosingTheWindowEndsTheProgramCleanly) {
     ASSERT_TRUE(brellum.waitForStarted(5000));
     QTest::qWait(1500);
     ASSERT_EQ(brellum.state(), QProcess::Running);
-    ASSERT_TRUE(requestClose("Brellum"));
+    ASSERT_TRUE(requestClose("Brellum", static_cast<long>(brellum.processId())));
     ASSERT_TRUE(brellum.waitForFinished(20000));
     EXPECT_EQ(brellum.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(brellum.exitCode(), 0);

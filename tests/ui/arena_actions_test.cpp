@@ -12,15 +12,7 @@ ControlValue floatSent(float v) { return {v, static_cast<int>(v), 0}; }
 ControlValue countSent(int n) { return {static_cast<float>(n), n, n}; }
 ControlValue stateSent(int s) { return {static_cast<float>(s), s, s}; }
 
-class ArenaActions : public ::testing::Test {
-protected:
-    void SetUp() override {
-        arena_ = showArena(buildResourceFolder(), 200, 200);
-        sim_ = arena_->simulation();
-    }
-    std::unique_ptr<BrellumArena> arena_;
-    Simulation* sim_ = nullptr;
-};
+using ArenaActions = ShownArena;
 
 TEST_F(ArenaActions, FloatActionsStoreFiniteValuesAsSent) {
     struct Action {

@@ -13,23 +13,15 @@
 
 namespace {
 
-class WindowCommandsTest : public ::testing::Test {
+class WindowCommandsTest : public ShownWindow {
 protected:
     void SetUp() override {
-        QString error;
-        window_.reset(loadBrellumWindow(buildResourceFolder(), error));
-        ASSERT_NE(window_, nullptr) << error.toStdString();
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        arena_ = arenaOf(window_.get());
+        ShownWindow::SetUp();
+        ASSERT_NE(arena_, nullptr);
         commands_ = window_->findChild<WindowCommands*>();
         ASSERT_NE(commands_, nullptr);
         arena_->awakeFromNib();
     }
-    template <class T> T* find(const char* name) { return window_->findChild<T*>(name); }
-
-    std::unique_ptr<QWidget> window_;
-    BrellumArena* arena_ = nullptr;
     WindowCommands* commands_ = nullptr;
 };
 

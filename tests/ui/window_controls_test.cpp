@@ -17,27 +17,10 @@
 
 namespace {
 
-class WindowControls : public ::testing::Test {
+class WindowControls : public ShownWindow {
 protected:
-    void SetUp() override {
-        QString error;
-        window_.reset(loadBrellumWindow(buildResourceFolder(), error));
-        ASSERT_NE(window_, nullptr) << error.toStdString();
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        arena_ = arenaOf(window_.get());
-        sim_ = arena_->simulation();
-    }
-    template <class T> T* control(const char* name) {
-        T* found = window_->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <class T> T* control(const char* name) { return find<T>(name); }
     QString readout(const char* name) { return control<QLabel>(name)->text(); }
-
-    std::unique_ptr<QWidget> window_;
-    BrellumArena* arena_ = nullptr;
-    Simulation* sim_ = nullptr;
 };
 
 TEST_F(WindowControls, ControlsStartAtTheArenasStartingValues) {
