@@ -8,7 +8,7 @@
 #include "sphere_drawing.h"
 #include "texture_upload.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QOpenGLContext>
 #include <QPixmap>
 #include <QScreen>
@@ -19,7 +19,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 BrellumArena::BrellumArena(QWidget* parent) : BrellumArena(parent, defaultResourceFolder()) {}
 
