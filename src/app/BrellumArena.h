@@ -106,9 +106,7 @@ public slots:
     void toggleColorMapping() { toggleColorMapping(readControl(sender())); }
     void resetMomenta() { resetMomenta(readControl(sender())); }
 
-    // Beyond the seven: pause and step, and the written home view back.
-    void togglePause() { setPaused(!paused_); }
-    void stepOneFrame() { stepFrame(); }
+    // Beyond the seven: the written home view back.
     void resetHomeView() { orbit_.reset(); }
 
 signals:

@@ -1,5 +1,7 @@
 #include "control_panel.h"
 
+#include "control_value.h"
+
 #include <QAbstractSlider>
 #include <QFile>
 #include <QLabel>
@@ -41,13 +43,8 @@ QSet<QString> declaredConnections(const QString& uiPath) {
 }
 
 void showValue(QLabel* label, const QAbstractSlider* slider) {
-    bool ok = false;
-    double scale = slider->property("valueScale").toDouble(&ok);
-    if (!ok || scale == 0) {
-        scale = 1;
-    }
     const int decimals = slider->property("decimals").toInt();
-    label->setText(QString::number(slider->value() / scale, 'f', decimals));
+    label->setText(QString::number(sliderValue(slider), 'f', decimals));
 }
 
 } // namespace

@@ -6,13 +6,13 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 
-namespace {
-
-double valueScale(const QObject* control) {
+double sliderValue(const QAbstractSlider* slider) {
     bool ok = false;
-    const double scale = control->property("valueScale").toDouble(&ok);
-    return ok && scale != 0 ? scale : 1.0;
+    const double scale = slider->property("valueScale").toDouble(&ok);
+    return slider->value() / (ok && scale != 0 ? scale : 1.0);
 }
+
+namespace {
 
 ControlValue fromNumber(double value) {
     ControlValue read;
@@ -26,7 +26,7 @@ ControlValue fromNumber(double value) {
 
 ControlValue readControl(const QObject* sender) {
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(sender)) {
-        return fromNumber(slider->value() / valueScale(slider));
+        return fromNumber(sliderValue(slider));
     }
     if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(sender)) {
         return fromNumber(spin->value());

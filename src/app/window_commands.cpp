@@ -61,12 +61,11 @@ WindowCommands::WindowCommands(QWidget* window, BrellumArena* arena)
     if (pauseButton_ != nullptr) {
         connect(pauseButton_, &QPushButton::clicked, arena, &BrellumArena::setPaused);
     }
-    for (QObject* step : {static_cast<QObject*>(stepAction_), static_cast<QObject*>(stepButton_)}) {
-        if (auto* action = qobject_cast<QAction*>(step)) {
-            connect(action, &QAction::triggered, arena, &BrellumArena::stepOneFrame);
-        } else if (auto* button = qobject_cast<QPushButton*>(step)) {
-            connect(button, &QPushButton::clicked, arena, &BrellumArena::stepOneFrame);
-        }
+    if (stepAction_ != nullptr) {
+        connect(stepAction_, &QAction::triggered, arena, &BrellumArena::stepFrame);
+    }
+    if (stepButton_ != nullptr) {
+        connect(stepButton_, &QPushButton::clicked, arena, &BrellumArena::stepFrame);
     }
     connect(arena, &BrellumArena::pausedChanged, this, &WindowCommands::showPaused);
     if (QAction* home = find<QAction>(window, "actionHomeView")) {

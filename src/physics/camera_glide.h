@@ -11,7 +11,8 @@ struct CameraPose {
 inline constexpr float cameraHome[3] = {100, 0, 0};
 inline constexpr float centerHome[3] = {0, 0, 0};
 inline constexpr float glideFrames = 200;
-inline constexpr CameraPose writtenHomeView = {{100, 0, 0}, {0, 0, 0}};
+inline constexpr CameraPose writtenHomeView = {{cameraHome[0], cameraHome[1], cameraHome[2]},
+                                               {centerHome[0], centerHome[1], centerHome[2]}};
 
 // Advances stepsToGo by one frame towards 0 (chasing) or 200 (not) and gives the pose of the
 // frame, for the followed sphere at `thing` moving with `momentum`. `home` is where the camera

@@ -12,11 +12,7 @@ void CameraOrbit::zoomBy(double steps) {
     distance_ = std::clamp(distance_ * std::pow(0.9, steps), minDistance, maxDistance);
 }
 
-void CameraOrbit::reset() {
-    yaw_ = 0;
-    pitch_ = 0;
-    distance_ = 100;
-}
+void CameraOrbit::reset() { *this = CameraOrbit{}; }
 
 CameraPose CameraOrbit::homeView() const {
     if (isWrittenHome()) {
